@@ -25,7 +25,9 @@ struct MessageMap {
 
 // Notifications that a parent offers back to the child's own object carry this offset.
 constexpr UINT kReflectBase = 0xBC00;
-constexpr UINT REFLECTED(UINT message) { return kReflectBase + message; }
+constexpr UINT REFLECTED(UINT message) {
+    return kReflectBase + message;
+}
 
 namespace fw::detail {
 template <typename T> struct MemberOf;
@@ -53,7 +55,9 @@ template <auto Method> bool CallCommand(CWnd& self, WPARAM, LPARAM, LRESULT& res
 #define DECLARE_MESSAGE_MAP()                                                                      \
 public:                                                                                            \
     static const MessageMap* GetThisMessageMap();                                                  \
-    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }              \
+    const MessageMap* GetMessageMap() const override {                                             \
+        return GetThisMessageMap();                                                                \
+    }                                                                                              \
                                                                                                    \
 private:
 
@@ -67,7 +71,9 @@ private:
         using BaseClass = baseClass;                                                               \
         static const MessageMapEntry entries[] = {
 #define END_MESSAGE_MAP()                                                                          \
-    {0, 0, 0, nullptr}};                                                                           \
+    { 0, 0, 0, nullptr }                                                                           \
+    }                                                                                              \
+    ;                                                                                              \
     static const MessageMap map{&BaseClass::GetThisMessageMap, entries};                           \
     return &map;                                                                                   \
     }

@@ -2,6 +2,8 @@
 // that the program loads (no manifest: version 5, so the pre-v6 size).
 #pragma once
 
+#include <string>
+
 #include "framework/Wnd.h"
 
 class CToolTipCtrl : public CWnd {
@@ -16,4 +18,8 @@ public:
     void UpdateTipText(const char* text, CWnd* wnd, UINT_PTR toolId);
     std::string GetToolText(CWnd* wnd, UINT_PTR toolId) const;
     void RelayEvent(MSG* msg); // TTM_RELAYEVENT, wParam 0, lParam msg
+
+private:
+    void NoteTextLength(const char* text);
+    size_t m_longestText = 0; // sizes GetToolText's buffer
 };

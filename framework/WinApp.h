@@ -10,7 +10,7 @@ class CWnd;
 
 class CWinApp {
 public:
-    CWinApp();          // registers this object as the application
+    CWinApp(); // registers this object as the application
     virtual ~CWinApp();
 
     virtual BOOL InitInstance() { return FALSE; } // TRUE would run a message loop
@@ -34,6 +34,10 @@ HINSTANCE GetInstanceHandle(); // the module that holds the resources
 // icon gets MB_ICONEXCLAMATION.
 int AppMessageBox(const char* text, UINT type = MB_OK, UINT helpContext = 0);
 int AppMessageBox(UINT stringId, UINT type = MB_OK, UINT helpContext = 0);
+
+// The caption of the application's message boxes: the application object's name, or the
+// executable's base name without one.
+std::string ApplicationName();
 
 // Loads a string from the resources; empty when missing.
 std::string LoadResourceString(UINT id);

@@ -80,11 +80,20 @@ protected:
     // Called after WM_NCDESTROY, when the window is gone and the object let go of it.
     virtual void PostNcDestroy() {}
 
+    // The default processing that Default() runs for this kind of window.
+    virtual LRESULT DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Offers a notification about a child (WM_CTLCOLOR*, WM_COMMAND from a control,
+    // WM_PARENTNOTIFY) to the child's own object first. True when the child took it.
+    bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The window is gone (WM_NCDESTROY): lets go of the handle, then PostNcDestroy.
+    void OnWindowGone();
+
     // The message being handled, for Default().
     struct CurrentMessage {
         UINT message;
         WPARAM wParam;
         LPARAM lParam;
+        bool reflected = false; // a reflected notification has no default processing
     };
     const CurrentMessage* m_current = nullptr;
     WNDPROC m_originalProc = nullptr; // set while subclassed
@@ -93,6 +102,10 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     friend class CDialog;
 };
+
+// Offers msg to the PreTranslateMessage of each window object from msg->hwnd up the
+// parent chain, stopping after `last` (or at the top). TRUE when one of them took it.
+BOOL PreTranslateAlongChain(MSG* msg, HWND last);
 
 // Searches a chain of message maps; true when a handler took the message.
 bool DispatchMessageMap(CWnd& wnd, const MessageMap* map, UINT message, WPARAM wParam,
