@@ -1,145 +1,55 @@
 // OpenLink, ReadKeyDefaultValue and ShowOpenError against the real shell, registry and
-// program launch. The class root of this process is redirected to a private key, so the
-// tests see only the associations they register and leave the prefix as they found it.
+// program launch. The class root is private to each test (PrivateClassRoot): the tests see
+// only the associations they register, and leave the prefix as they found it.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <shellapi.h>
-#include <tlhelp32.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "MessageBoxWatch.h"
+#include "PrivateClassRoot.h"
 #include "controls/LinkOpening.h"
 #include "framework/WinApp.h"
 
 namespace {
-constexpr char kPrivateRootPath[] = "Software\\FocalixTest\\LinkOpeningClasses";
-constexpr char kRecorderName[] = "focalix_link_recorder.exe";
 // A scheme the shell knows nothing of, so that it fails and the fallback runs.
 constexpr char kUnknownUrl[] = "focalixnone://example.test/Focalix/Focalix.html";
 
 CWinApp g_app;
 
-std::string ModuleDirectory() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string directory = path;
-    directory.erase(directory.find_last_of('\\'));
-    return directory;
-}
-
-std::string ReadFileText(const std::string& path) {
-    std::string text;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return text;
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0)
-        text.append(chunk, read);
-    CloseHandle(file);
-    return text;
-}
-
-// Waits for every recorder process that is running now: OpenLink has started its programs
-// before it returns, so afterwards their records are complete.
-void WaitForRecorders() {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    ASSERT_NE(snapshot, INVALID_HANDLE_VALUE);
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more;
-         more = Process32Next(snapshot, &entry)) {
-        if (lstrcmpiA(entry.szExeFile, kRecorderName) != 0)
-            continue;
-        if (HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
-            WaitForSingleObject(process, INFINITE);
-            CloseHandle(process);
-        }
-    }
-    CloseHandle(snapshot);
-}
-
 class LinkOpening : public ::testing::Test {
 protected:
     void SetUp() override {
         g_app.InitApplication(GetModuleHandleA(nullptr));
-        RegDeleteTreeA(HKEY_CURRENT_USER, kPrivateRootPath);
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kPrivateRootPath, 0, nullptr, 0,
-                                  KEY_ALL_ACCESS, nullptr, &m_root, nullptr),
-                  ERROR_SUCCESS);
-        ASSERT_EQ(RegOverridePredefKey(HKEY_CLASSES_ROOT, m_root), ERROR_SUCCESS);
-
-        char temp[MAX_PATH] = {};
-        GetTempPathA(sizeof temp, temp);
-        m_recordPath = std::string(temp) + "focalix_link_record.txt";
-        DeleteFileA(m_recordPath.c_str());
-        SetEnvironmentVariableA("FOCALIX_LINK_RECORD", m_recordPath.c_str());
-        m_recorder = "\"" + ModuleDirectory() + "\\" + kRecorderName + "\"";
+        ASSERT_TRUE(m_classes.IsActive());
     }
-
-    void TearDown() override {
-        RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
-        RegCloseKey(m_root);
-        RegDeleteTreeA(HKEY_CURRENT_USER, kPrivateRootPath);
-        DeleteFileA(m_recordPath.c_str());
-    }
-
     void SetValue(const std::string& subKey, const char* name, DWORD type, const void* data,
                   DWORD size) {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(m_root, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                  &key, nullptr),
-                  ERROR_SUCCESS);
-        ASSERT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size),
-                  ERROR_SUCCESS);
-        RegCloseKey(key);
+        ASSERT_TRUE(m_classes.SetValue(subKey, name, type, data, size));
     }
     void SetDefault(const std::string& subKey, const std::string& value) {
-        SetValue(subKey, nullptr, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
-    }
-    // ".htm" names a page class whose open command is `command`.
-    void RegisterPageCommand(const std::string& command) {
-        SetDefault(".htm", "FocalixTestPage");
-        SetDefault("FocalixTestPage\\shell\\open\\command", command);
+        ASSERT_TRUE(m_classes.SetDefault(subKey, value));
     }
 
-    std::vector<std::string> Records() {
-        WaitForRecorders();
-        std::vector<std::string> lines;
-        const std::string text = ReadFileText(m_recordPath);
-        for (std::size_t start = 0; start < text.size();) {
-            const std::size_t end = text.find('\n', start);
-            lines.push_back(text.substr(start, end - start));
-            start = end == std::string::npos ? text.size() : end + 1;
-        }
-        return lines;
-    }
-
-    HKEY m_root = nullptr;
-    std::string m_recordPath;
-    std::string m_recorder; // quoted path of the recording program
+    PrivateClassRoot m_classes;
+    const std::string& m_recorder = m_classes.Recorder();
+    const HKEY m_root = m_classes.Key();
 };
 
 TEST_F(LinkOpening, ShellSuccessIsReturnedWithoutTheFallback) {
     // The shell opens this scheme with the recorder; a fallback would record a second line.
-    SetDefault("focalixrec", "URL:Focalix test protocol");
-    SetDefault("focalixrec\\shell\\open\\command", m_recorder + " shell \"%1\"");
-    {
-        const char empty[] = "";
-        SetValue("focalixrec", "URL Protocol", REG_SZ, empty, sizeof empty);
-    }
-    RegisterPageCommand(m_recorder + " fallback \"%1\"");
+    m_classes.RegisterScheme("focalixrec", m_recorder + " shell \"%1\"");
+    m_classes.RegisterPageCommand(m_recorder + " fallback \"%1\"");
 
     const int result = OpenLink("focalixrec://example.test/page", SW_SHOWNORMAL);
 
     EXPECT_GT(result, 32);
-    const auto records = Records();
+    const auto records = m_classes.Records();
     ASSERT_EQ(records.size(), 1u);
     EXPECT_NE(records[0].find(" shell "), std::string::npos) << records[0];
     EXPECT_NE(records[0].find("focalixrec://example.test/page"), std::string::npos) << records[0];
@@ -158,13 +68,13 @@ TEST_F(LinkOpening, FallbackRunsTheRegisteredCommandCutAtItsPlaceholder) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
-        DeleteFileA(m_recordPath.c_str());
-        RegisterPageCommand(m_recorder + c.arguments);
+        m_classes.ClearRecords();
+        m_classes.RegisterPageCommand(m_recorder + c.arguments);
 
         const int result = OpenLink(kUnknownUrl, SW_SHOWNORMAL);
 
         EXPECT_GT(result, 32);
-        const auto records = Records();
+        const auto records = m_classes.Records();
         ASSERT_EQ(records.size(), 1u);
         EXPECT_EQ(records[0], m_recorder + c.passed + kUnknownUrl);
     }
@@ -181,15 +91,15 @@ TEST_F(LinkOpening, WithoutAnAssociationTheShellsOwnCodeIsReturned) {
     SetDefault("FocalixTestPage", "class without an open command");
     EXPECT_EQ(OpenLink(kUnknownUrl, SW_SHOWNORMAL), shellCode) << "no open command key";
 
-    EXPECT_TRUE(Records().empty());
+    EXPECT_TRUE(m_classes.Records().empty());
 }
 
 TEST_F(LinkOpening, CommandLineTooLongForTheBufferIsRefused) {
-    RegisterPageCommand(m_recorder + " " + std::string(100, 'a') + " \"%1\"");
+    m_classes.RegisterPageCommand(m_recorder + " " + std::string(100, 'a') + " \"%1\"");
     const std::string url = std::string(kUnknownUrl) + "?" + std::string(400, 'q');
 
     EXPECT_EQ(OpenLink(url.c_str(), SW_SHOWNORMAL), SE_ERR_OOM);
-    EXPECT_TRUE(Records().empty());
+    EXPECT_TRUE(m_classes.Records().empty());
 }
 
 TEST_F(LinkOpening, ReadKeyDefaultValueGivesATerminatedTextWithin260Bytes) {

@@ -1,12 +1,14 @@
 #include "MessageBoxWatch.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 constexpr int kMessageBoxTextId = 0xFFFF;
 constexpr int kMessageBoxIconIds[] = {0x14, 0x440}; // Windows, Wine
 
 SeenMessageBox* g_watching = nullptr;
+std::function<void()> g_onSeen;
 
 std::string TextOf(HWND window) {
     char text[1024] = {};
@@ -43,6 +45,8 @@ void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     SeenMessageBox& seen = *g_watching;
     seen.seen = true;
+    if (g_onSeen)
+        g_onSeen();
     seen.caption = TextOf(box);
     seen.text = TextOf(GetDlgItem(box, kMessageBoxTextId));
     seen.owner = GetWindow(box, GW_OWNER);
@@ -55,14 +59,16 @@ void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 } // namespace
 
-SeenMessageBox WatchMessageBox(const std::function<void()>& show) {
+SeenMessageBox WatchMessageBox(const std::function<void()>& show, std::function<void()> onSeen) {
     SeenMessageBox seen;
     g_watching = &seen;
+    g_onSeen = std::move(onSeen);
     // A thread timer: the message box's own loop dispatches it.
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, &CloseMessageBox);
     show();
     KillTimer(nullptr, timer);
     g_watching = nullptr;
+    g_onSeen = nullptr;
     return seen;
 }
 

@@ -17,7 +17,9 @@ struct SeenMessageBox {
 };
 
 // Runs `show`; the first message box that appears during it is read and closed with OK.
-SeenMessageBox WatchMessageBox(const std::function<void()>& show);
+// `onSeen`, when given, runs as soon as the box is found.
+SeenMessageBox WatchMessageBox(const std::function<void()>& show,
+                               std::function<void()> onSeen = nullptr);
 
 // The name a message box of this program is captioned with: the executable's base name.
 std::string ExecutableBaseName();
