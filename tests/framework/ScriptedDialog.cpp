@@ -1,5 +1,7 @@
 #include "ScriptedDialog.h"
 
+#include <commctrl.h>
+
 #include <stdexcept>
 
 #include "TestResource.h"
@@ -18,6 +20,15 @@ void RecordingEdit::PreSubclassWindow() {
     CEdit::PreSubclassWindow();
 }
 
+BEGIN_MESSAGE_MAP(RecordingTip, CToolTipCtrl)
+ON_MESSAGE(TTM_RELAYEVENT, &RecordingTip::OnRelay)
+END_MESSAGE_MAP()
+
+LRESULT RecordingTip::OnRelay(WPARAM, LPARAM lParam) {
+    relayed.push_back(*reinterpret_cast<const MSG*>(lParam));
+    return Default();
+}
+
 BEGIN_MESSAGE_MAP(ReflectingLabel, CStatic)
 ON_MESSAGE_REFLECT(WM_CTLCOLORSTATIC, &ReflectingLabel::OnColor)
 ON_MESSAGE_REFLECT(WM_PARENTNOTIFY, &ReflectingLabel::OnParentNotify)
@@ -27,23 +38,32 @@ END_MESSAGE_MAP()
 
 ReflectingLabel::ReflectingLabel() : brush(CreateSolidBrush(RGB(1, 2, 3))) {}
 
-ReflectingLabel::~ReflectingLabel() { DeleteObject(brush); }
+ReflectingLabel::~ReflectingLabel() {
+    DeleteObject(brush);
+}
 
 void ReflectingLabel::PreSubclassWindow() {
     g_bindOrder.push_back(GetDlgCtrlID(m_hWnd));
+    RECT client{};
+    GetClientRect(&client);
+    tip.Create(this);
+    tip.AddTool(this, "Lien", &client, 1);
     CStatic::PreSubclassWindow();
 }
 
 BOOL ReflectingLabel::PreTranslateMessage(MSG* msg) {
     if (msg->message == WM_MOUSEMOVE) {
         pretranslated.push_back(msg->message);
+        tip.RelayEvent(msg);
         if (eatMouseMoves)
             return TRUE;
     }
     return CStatic::PreTranslateMessage(msg);
 }
 
-LRESULT ReflectingLabel::OnColor(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(brush); }
+LRESULT ReflectingLabel::OnColor(WPARAM, LPARAM) {
+    return reinterpret_cast<LRESULT>(brush);
+}
 
 LRESULT ReflectingLabel::OnParentNotify(WPARAM, LPARAM) {
     ++parentNotifies;
@@ -71,7 +91,9 @@ ScriptedDialog::ScriptedDialog(std::vector<Step> steps, CWnd* parent, UINT templ
     : CDialog(templateId, parent), ownBrush(CreateSolidBrush(RGB(4, 5, 6))),
       m_steps(std::move(steps)) {}
 
-ScriptedDialog::~ScriptedDialog() { DeleteObject(ownBrush); }
+ScriptedDialog::~ScriptedDialog() {
+    DeleteObject(ownBrush);
+}
 
 void ScriptedDialog::DoDataExchange(CDataExchange* dx) {
     BindControl(dx, IDC_EDIT_C, m_editC);
@@ -83,6 +105,8 @@ void ScriptedDialog::DoDataExchange(CDataExchange* dx) {
 BOOL ScriptedDialog::OnInitDialog() {
     const BOOL focusDefault = CDialog::OnInitDialog();
     SetTimer(kWatchdogTimer, kWatchdogMilliseconds);
+    if (onInit)
+        onInit(*this);
     PostNextStep();
     return focusDefault;
 }
@@ -109,14 +133,18 @@ LRESULT ScriptedDialog::OnTimer(WPARAM id, LPARAM) {
     return 0;
 }
 
-LRESULT ScriptedDialog::OnColor(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(ownBrush); }
+LRESULT ScriptedDialog::OnColor(WPARAM, LPARAM) {
+    return reinterpret_cast<LRESULT>(ownBrush);
+}
 
 LRESULT ScriptedDialog::OnSysCommand(WPARAM, LPARAM) {
     ++sysCommands;
     return Default();
 }
 
-LRESULT ScriptedDialog::OnThrow(WPARAM, LPARAM) { throw std::runtime_error("handler failed"); }
+LRESULT ScriptedDialog::OnThrow(WPARAM, LPARAM) {
+    throw std::runtime_error("handler failed");
+}
 
 void ScriptedDialog::OnChangeA() {
     log.push_back("A begin");
@@ -124,7 +152,9 @@ void ScriptedDialog::OnChangeA() {
     log.push_back("A end");
 }
 
-void ScriptedDialog::OnChangeB() { log.push_back("B"); }
+void ScriptedDialog::OnChangeB() {
+    log.push_back("B");
+}
 
 BOOL ScriptedDialog::PreTranslateMessage(MSG* msg) {
     if (msg->message == WM_MOUSEMOVE)

@@ -8,6 +8,7 @@
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "framework/ToolTipCtrl.h"
 
 #include "TestResource.h"
 
@@ -24,6 +25,16 @@ protected:
     void PostNcDestroy() override { ++postNcDestroyCalls; }
 };
 
+// A tool tip that records the messages relayed to it.
+class RecordingTip : public CToolTipCtrl {
+public:
+    std::vector<MSG> relayed;
+
+private:
+    LRESULT OnRelay(WPARAM, LPARAM);
+    DECLARE_MESSAGE_MAP()
+};
+
 // A static that takes its colour request, its click and its parent notifications itself.
 class ReflectingLabel : public CStatic {
 public:
@@ -36,8 +47,9 @@ public:
     int clicks = 0;
     int parentNotifies = 0;
     int mouseMoves = 0;
-    bool eatMouseMoves = false;   // its PreTranslateMessage answers TRUE for them
+    bool eatMouseMoves = false;      // its PreTranslateMessage answers TRUE for them
     std::vector<UINT> pretranslated; // WM_MOUSEMOVE seen by PreTranslateMessage
+    RecordingTip tip;                // created at binding; the hook relays to it
 
 private:
     LRESULT OnColor(WPARAM, LPARAM);
@@ -61,6 +73,7 @@ public:
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* msg) override;
 
+    std::function<void(ScriptedDialog&)> onInit; // runs inside OnInitDialog, after binding
     RecordingEdit m_editA;
     RecordingEdit m_editB;
     RecordingEdit m_editC;

@@ -9,7 +9,9 @@ namespace {
 using Step = ScriptedDialog::Step;
 
 // Runs the dialog's script to its end, which ends the run with IDOK.
-INT_PTR RunScript(ScriptedDialog& dialog) { return dialog.DoModal(); }
+INT_PTR RunScript(ScriptedDialog& dialog) {
+    return dialog.DoModal();
+}
 
 Step EndWith(int result) {
     return [result](ScriptedDialog& d) { d.EndDialog(result); };
@@ -19,26 +21,26 @@ TEST(Binding, BindsInExchangeOrderOnceEvenAfterOk) {
     g_bindOrder.clear();
     bool heldHandle = false;
     ScriptedDialog dialog({[&](ScriptedDialog& d) {
-                               heldHandle = d.m_editA.boundWhenHooked && d.m_editC.boundWhenHooked;
-                               d.PostMessage(WM_COMMAND, IDOK); // OnOK exchanges again
-                           }});
+        heldHandle = d.m_editA.boundWhenHooked && d.m_editC.boundWhenHooked;
+        d.PostMessage(WM_COMMAND, IDOK); // OnOK exchanges again
+    }});
     EXPECT_EQ(RunScript(dialog), IDOK);
     EXPECT_EQ(g_bindOrder, (std::vector<int>{IDC_EDIT_C, IDC_EDIT_A, IDC_EDIT_B, IDC_LABEL}));
     EXPECT_TRUE(heldHandle);
 }
 
 TEST(MessageMap, ChangeRaisedInsideHandlerRunsBeforeTheWriteReturns) {
-    ScriptedDialog dialog({[](ScriptedDialog& d) { d.m_editA.SetWindowText("12"); }, EndWith(IDOK)});
+    ScriptedDialog dialog(
+        {[](ScriptedDialog& d) { d.m_editA.SetWindowText("12"); }, EndWith(IDOK)});
     RunScript(dialog);
     EXPECT_EQ(dialog.log, (std::vector<std::string>{"A begin", "B", "A end"}));
 }
 
 TEST(MessageMap, ExceptionInHandlerStaysInsideTheWindowProcedure) {
     LRESULT answer = -1;
-    ScriptedDialog dialog({[&](ScriptedDialog& d) {
-                               answer = d.SendMessage(ScriptedDialog::kThrowingMessage);
-                           },
-                           EndWith(IDOK)});
+    ScriptedDialog dialog(
+        {[&](ScriptedDialog& d) { answer = d.SendMessage(ScriptedDialog::kThrowingMessage); },
+         EndWith(IDOK)});
     EXPECT_EQ(RunScript(dialog), IDOK);
     EXPECT_EQ(answer, 0);
 }
@@ -48,12 +50,12 @@ TEST(Reflection, ColourRequestIsAnsweredByTheChildsObject) {
     LRESULT plainAnswer = 0;
     ScriptedDialog dialog({[&](ScriptedDialog& d) {
                                HDC dc = GetDC(d.m_hWnd);
-                               labelAnswer = d.SendMessage(WM_CTLCOLORSTATIC,
-                                                           reinterpret_cast<WPARAM>(dc),
-                                                           reinterpret_cast<LPARAM>(d.m_label.m_hWnd));
-                               plainAnswer = d.SendMessage(
-                                   WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                   reinterpret_cast<LPARAM>(d.GetDlgItem(IDC_PLAIN)));
+                               labelAnswer =
+                                   d.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                                 reinterpret_cast<LPARAM>(d.m_label.m_hWnd));
+                               plainAnswer =
+                                   d.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                                 reinterpret_cast<LPARAM>(d.GetDlgItem(IDC_PLAIN)));
                                ReleaseDC(d.m_hWnd, dc);
                            },
                            EndWith(IDOK)});
@@ -95,8 +97,8 @@ TEST(Reflection, ParentNotifyAboutTheChildReachesItsObject) {
 
 struct PretranslateCase {
     bool childEats;
-    int expectedMouseMoves;     // what reached the label's own map
-    size_t expectedDialogSeen;  // what reached the dialog's hook after the child's
+    int expectedMouseMoves;    // what reached the label's own map
+    size_t expectedDialogSeen; // what reached the dialog's hook after the child's
 };
 
 class Pretranslation : public testing::TestWithParam<PretranslateCase> {};
@@ -110,6 +112,9 @@ TEST_P(Pretranslation, PostedMouseMoveGoesThroughTheChildsHookFirst) {
                            EndWith(IDOK)});
     RunScript(dialog);
     EXPECT_EQ(dialog.m_label.pretranslated.size(), 1u);
+    ASSERT_EQ(dialog.m_label.tip.relayed.size(), 1u); // the tool tip learns of the mouse
+    EXPECT_EQ(dialog.m_label.tip.relayed[0].message, static_cast<UINT>(WM_MOUSEMOVE));
+    EXPECT_EQ(dialog.m_label.tip.relayed[0].lParam, MAKELPARAM(3, 3));
     EXPECT_EQ(dialog.m_label.mouseMoves, c.expectedMouseMoves);
     EXPECT_EQ(dialog.dialogPretranslated.size(), c.expectedDialogSeen);
 }
