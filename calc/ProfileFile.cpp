@@ -3,8 +3,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <exception>
+#include <initializer_list>
 
 #ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN // the file functions only
+#endif
 #include <windows.h>
 #else
 #include <cstdlib>
@@ -238,10 +242,12 @@ std::optional<std::string> SetProfileValue(std::string_view content, std::string
                                            std::string_view key, std::string_view value) {
     section = TrimSpace(section);
     key = TrimSpace(key);
-    while (!value.empty() && IsProfileSpace(value.front()))
-        value.remove_prefix(1);
+    // Trailing white space too, which a read drops: a second write of the value then changes
+    // nothing.
+    value = TrimSpace(value);
     if (HasLineBreakOrNul(section) || HasLineBreakOrNul(key) || HasLineBreakOrNul(value) ||
-        key.find('=') != std::string_view::npos || key.starts_with('['))
+        key.find('=') != std::string_view::npos || key.starts_with('[') ||
+        key.starts_with(kUtf8ByteOrderMark))
         return std::nullopt;
 
     const KeyLocation found = LocateKey(content, section, key);

@@ -43,9 +43,9 @@ std::optional<std::string> FindProfileValue(std::string_view content, std::strin
 std::string GetProfileText(std::string_view content, std::string_view section, std::string_view key,
                            std::string_view defaultText);
 
-// content with key's value set to value (white space at its start dropped), the section and
+// content with key's value set to value (white space around it dropped), the section and
 // the key created as needed. nullopt, when a name or the value holds a line break or a NUL,
-// the key holds '=' or starts with '[': such a line would not read back.
+// the key holds '=' or starts with '[' or a byte order mark: such a line would not read back.
 std::optional<std::string> SetProfileValue(std::string_view content, std::string_view section,
                                            std::string_view key, std::string_view value);
 

@@ -240,11 +240,13 @@ TEST_F(PlatformProfile, WritesWhatThePlatformWrites) {
         const std::string ourBytes = ReadBytes(ours).value_or("<none>");
         const std::string platformBytes = ReadBytes(platforms).value_or("<none>");
         EXPECT_EQ(PlatformLayout(ourBytes), platformBytes) << file.content;
-        if (file.laidOutAsThePlatformDoes)
+        if (file.laidOutAsThePlatformDoes) {
             EXPECT_EQ(ourBytes, platformBytes) << file.content;
-        for (const auto& setting : settings)
+        }
+        for (const auto& setting : settings) {
             EXPECT_EQ(PlatformRead(ours, setting.section, setting.key), setting.text)
                 << file.content;
+        }
     }
 }
 

@@ -124,7 +124,7 @@ const WriteCase kWriteCases[] = {
      "; only a comment\r\n[S]\r\nK=7\r\n"},
     {"UTF-8 key is another key", "[Telescope]\r\nDiam\xC3\xA8tre=200\r\n", "Telescope",
      "Diam\xE8tre", "90", "[Telescope]\r\nDiam\xC3\xA8tre=200\r\nDiam\xE8tre=90\r\n"},
-    {"names written without their white space", "", " S ", "\tK ", "  7", "[S]\r\nK=7\r\n"},
+    {"names and value written without white space", "", " S ", "\tK ", "  7 \t", "[S]\r\nK=7\r\n"},
     {"top line", "K=1\r\n[S]\r\n", "", "K", "7", "K=7\r\n[S]\r\n"},
     {"new top line after the byte order mark", "\xEF\xBB\xBF[S]\r\n", "", "K", "7",
      "\xEF\xBB\xBFK=7\r\n[S]\r\n"},
