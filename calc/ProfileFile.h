@@ -30,6 +30,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/ProfileFileIo.h"
+
 // A read buffer of 49 characters, terminating zero included.
 inline constexpr std::size_t kMaxProfileTextLength = 48;
 
@@ -48,22 +50,6 @@ std::string GetProfileText(std::string_view content, std::string_view section, s
 // the key holds '=' or starts with '[' or a byte order mark: such a line would not read back.
 std::optional<std::string> SetProfileValue(std::string_view content, std::string_view section,
                                            std::string_view key, std::string_view value);
-
-struct ProfileFileContent {
-    enum class Status { Absent, Read, Unreadable };
-    Status status = Status::Absent;
-    std::string bytes; // empty unless Read
-};
-
-// The whole file. A path may use '\' as separator on every platform: ".\config.ini" is the
-// file config.ini in the working directory.
-ProfileFileContent LoadProfileFile(const std::string& path);
-
-// Puts content in the file at once: it is written to a temporary file beside the old one,
-// which then replaces the old one in one rename. Returns false, having changed nothing and
-// left no temporary file, when the file or its directory cannot be written; an existing file
-// that is read-only counts as one that cannot be written.
-bool ReplaceFileContent(const std::string& path, std::string_view content);
 
 // One read of the file, as the platform's GetPrivateProfileStringA with 49 characters.
 std::string ReadProfileText(const std::string& path, std::string_view section, std::string_view key,
