@@ -1,7 +1,10 @@
 // The About box: its entry at the end of the main window's system menu, and the box itself,
 // opened by any system command 16 to 31, modal over the main window.
+#include <algorithm>
+
 #include "resources/resource.h"
 #include "tests/e2e/FocalixFixture.h"
+#include "tests/e2e/InProcessProbe.h"
 #include "tests/e2e/WindowQueries.h"
 
 namespace {
@@ -36,8 +39,31 @@ protected:
     }
 };
 
-// Another process can't read the system menu under Wine (menus belong to their process),
-// so the entry is checked by using it: Up from the first entry wraps round to the last.
+// Read from inside the program: Wine gives other processes no access to a system menu.
+TEST_F(AboutBox, SystemMenuEndsWithASeparatorAndTheEntry) {
+    InProcessProbe probe(m_window);
+    ASSERT_TRUE(probe.Installed());
+    const std::optional<FocalixProbeReport> report = probe.Read();
+    ASSERT_TRUE(report) << "no report from inside the program";
+    const int count = report->menuItemCount;
+    ASSERT_GE(count, 3) << "no system menu, or nothing before the entry";
+    ASSERT_LE(count, FOCALIX_PROBE_MAX_ITEMS);
+    const FocalixProbeMenuItem* items = report->items;
+    const FocalixProbeMenuItem& separator = items[count - 2];
+    const FocalixProbeMenuItem& entry = items[count - 1];
+    EXPECT_EQ(separator.type, static_cast<UINT>(MFT_SEPARATOR));
+    EXPECT_EQ(separator.id, 0u);
+    EXPECT_EQ(entry.type, static_cast<UINT>(MFT_STRING));
+    EXPECT_EQ(entry.id, static_cast<UINT>(IDM_ABOUT));
+    EXPECT_STREQ(entry.text, "&A propos de Focalix...");
+    // Added to the system's own entries, once.
+    const auto isClose = [](const FocalixProbeMenuItem& item) { return item.id == SC_CLOSE; };
+    EXPECT_TRUE(std::any_of(items, items + count - 2, isClose)) << "the system's entries are gone";
+    const auto isAbout = [](const FocalixProbeMenuItem& item) { return item.id == IDM_ABOUT; };
+    EXPECT_EQ(std::count_if(items, items + count, isAbout), 1);
+}
+
+// The same entry as a user reaches it: Up from the first entry wraps round to the last.
 TEST_F(AboutBox, LastEntryOfTheSystemMenuOpensIt) {
     UseSystemMenu({VK_UP, VK_RETURN});
     const HWND about = WaitForAbout();

@@ -4,6 +4,7 @@
 
 #include "resources/resource.h"
 #include "tests/e2e/FocalixFixture.h"
+#include "tests/e2e/InProcessProbe.h"
 #include "tests/e2e/TestPaths.h"
 #include "tests/e2e/WindowQueries.h"
 
@@ -93,6 +94,20 @@ TEST_F(Opening, FrameAndPlace) {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
     EXPECT_NEAR((window.left + window.right) / 2, (screen.left + screen.right) / 2, 2);
     EXPECT_NEAR((window.top + window.bottom) / 2, (screen.top + screen.bottom) / 2, 2);
+}
+
+// Read from inside the program: Wine answers WM_GETICON and WM_QUERYDRAGICON from another
+// process with 0. LoadIcon gives the program the one shared handle of its icon resource.
+TEST_F(Opening, BigSmallAndDragIconsAreTheProgramsOwn) {
+    Start();
+    InProcessProbe probe(m_window);
+    ASSERT_TRUE(probe.Installed());
+    const std::optional<FocalixProbeReport> report = probe.Read();
+    ASSERT_TRUE(report) << "no report from inside the program";
+    ASSERT_NE(report->resourceIcon, 0u) << "icon " << IDI_MAIN << " doesn't load";
+    EXPECT_EQ(report->bigIcon, report->resourceIcon);
+    EXPECT_EQ(report->smallIcon, report->resourceIcon);
+    EXPECT_EQ(report->dragIcon, report->resourceIcon);
 }
 
 TEST_F(Opening, TwoStartsGiveTwoIndependentWindows) {

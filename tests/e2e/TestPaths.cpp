@@ -17,3 +17,7 @@ std::string FocalixExePath() {
 std::string FailingWinsockDllPath() {
     return TestProgramDirectory() + FAILING_WINSOCK_RELATIVE_PATH;
 }
+
+std::string ProbeDllPath() {
+    return TestProgramDirectory() + PROBE_DLL_RELATIVE_PATH;
+}

@@ -9,3 +9,5 @@ std::string TestProgramDirectory();
 std::string FocalixExePath();
 // The stand-in ws2_32.dll whose WSAStartup fails.
 std::string FailingWinsockDllPath();
+// The hook DLL that reads Focalix's windows from inside its process.
+std::string ProbeDllPath();
