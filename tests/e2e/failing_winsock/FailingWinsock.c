@@ -13,4 +13,6 @@ int WINAPI WSAStartup(WORD version, void* data) {
     return WSASYSNOTREADY_ERROR;
 }
 
-int WINAPI WSACleanup(void) { return 0; }
+int WINAPI WSACleanup(void) {
+    return 0;
+}
