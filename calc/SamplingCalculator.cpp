@@ -47,9 +47,6 @@ ResultText Fixed(double value, int decimals, const char* suffix = "") {
 
 // "%.3f°" in degrees from 60 arc minutes on, "%.2f'" in arc minutes below.
 ResultText FieldText(double arcMinutes) {
-    if (!std::isfinite(arcMinutes)) {
-        return std::nullopt;
-    }
     if (arcMinutes >= kSixty) {
         return Fixed(arcMinutes * kOneSixtieth, 3, kDegreeSign);
     }
@@ -97,31 +94,31 @@ void UpdateObjectSize(double sampling, FormAccess& form, int sizeControl, int pi
 
 } // namespace
 
-void ApplyInputText(OpticsState& state, FormAccess& form, int controlId) {
-    double* field = nullptr;
+double OpticsState::*InputFieldOf(int controlId) {
     switch (controlId) {
     case IDC_PIXELS_WIDTH:
-        field = &state.pixelsWidth;
-        break;
+        return &OpticsState::pixelsWidth;
     case IDC_PIXELS_LENGTH:
-        field = &state.pixelsLength;
-        break;
+        return &OpticsState::pixelsLength;
     case IDC_PIXEL_SIZE_WIDTH:
-        field = &state.pixelSizeWidth;
-        break;
+        return &OpticsState::pixelSizeWidth;
     case IDC_PIXEL_SIZE_LENGTH:
-        field = &state.pixelSizeLength;
-        break;
+        return &OpticsState::pixelSizeLength;
     case IDC_DIAMETER:
-        field = &state.diameter;
-        break;
+        return &OpticsState::diameter;
     case IDC_FOCAL:
-        field = &state.focal;
-        break;
+        return &OpticsState::focal;
     default:
+        return nullptr;
+    }
+}
+
+void ApplyInputText(OpticsState& state, FormAccess& form, int controlId) {
+    double OpticsState::*const field = InputFieldOf(controlId);
+    if (field == nullptr) {
         return; // not an input control
     }
-    *field = ParseInputText(form.GetControlText(controlId, kInputReadCount));
+    state.*field = ParseInputText(form.GetControlText(controlId, kInputReadCount));
     UpdateFieldAndSampling(state, form);
     if (controlId == IDC_DIAMETER || controlId == IDC_FOCAL) {
         UpdateTelescope(state, form);

@@ -21,6 +21,9 @@ inline constexpr int kInputReadCount = 49;
 inline constexpr int kObjectReadCount = 48;
 inline constexpr int kMaxResultLength = 49;
 
+// The field that input control 1000..1005 feeds; null for any other control.
+double OpticsState::*InputFieldOf(int controlId);
+
 // Converts the text of input control 1000..1005, stores it and recomputes what depends on it.
 void ApplyInputText(OpticsState& state, FormAccess& form, int controlId);
 void UpdateFieldAndSampling(OpticsState& state, FormAccess& form);

@@ -7,6 +7,7 @@
 
 #include "calc/NumberText.h"
 #include "calc/ProfileFile.h"
+#include "calc/SamplingCalculator.h"
 #include "resources/resource.h"
 
 namespace {
@@ -15,19 +16,18 @@ struct Setting {
     const char* section;
     const char* key;
     const char* defaultText;
-    int controlId;
-    double OpticsState::*field;
+    int controlId; // also names the OpticsState field (InputFieldOf)
     int decimals;
 };
 
 // Both operations handle the settings in this order.
 constexpr Setting kSettings[] = {
-    {"Capteur", "X", "768", IDC_PIXELS_LENGTH, &OpticsState::pixelsLength, 0},
-    {"Capteur", "Y", "512", IDC_PIXELS_WIDTH, &OpticsState::pixelsWidth, 0},
-    {"Capteur", "Xpixel", "9", IDC_PIXEL_SIZE_LENGTH, &OpticsState::pixelSizeLength, 2},
-    {"Capteur", "Ypixel", "9", IDC_PIXEL_SIZE_WIDTH, &OpticsState::pixelSizeWidth, 2},
-    {"Telescope", "Diam\xE8tre", "90", IDC_DIAMETER, &OpticsState::diameter, 0},
-    {"Telescope", "Focale", "1250", IDC_FOCAL, &OpticsState::focal, 0},
+    {"Capteur", "X", "768", IDC_PIXELS_LENGTH, 0},
+    {"Capteur", "Y", "512", IDC_PIXELS_WIDTH, 0},
+    {"Capteur", "Xpixel", "9", IDC_PIXEL_SIZE_LENGTH, 2},
+    {"Capteur", "Ypixel", "9", IDC_PIXEL_SIZE_WIDTH, 2},
+    {"Telescope", "Diam\xE8tre", "90", IDC_DIAMETER, 0},
+    {"Telescope", "Focale", "1250", IDC_FOCAL, 0},
 };
 
 constexpr std::size_t kSettingCount = std::size(kSettings);
@@ -75,7 +75,8 @@ void WriteSettings(const OpticsState& state, const std::string& path) {
         std::string texts[kSettingCount];
         ProfileEntry entries[kSettingCount];
         for (std::size_t i = 0; i < kSettingCount; ++i) {
-            texts[i] = FormatSettingValue(state.*kSettings[i].field, kSettings[i].decimals);
+            const double value = state.*InputFieldOf(kSettings[i].controlId);
+            texts[i] = FormatSettingValue(value, kSettings[i].decimals);
             entries[i] = {kSettings[i].section, kSettings[i].key, texts[i]};
         }
         // A failure leaves the file as it was; the window closes all the same.

@@ -19,13 +19,14 @@ bool SameRect(const RECT& a, const RECT& b) {
 }
 } // namespace
 
+// OnOK and OnCancel are virtual: the entries reach the derived class's overrides.
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-ON_MESSAGE(WM_INITDIALOG, &CDialog::OnInitDialogMessage){
-    WM_COMMAND, BN_CLICKED, IDOK, &fw::detail::CallMessage<&CDialog::OnOkCommand>},
-    {WM_COMMAND, BN_CLICKED, IDCANCEL, &fw::detail::CallMessage<&CDialog::OnCancelCommand>},
-    END_MESSAGE_MAP()
+ON_MESSAGE(WM_INITDIALOG, &CDialog::OnInitDialogMessage)
+ON_CONTROL(BN_CLICKED, IDOK, &CDialog::OnOK)
+ON_CONTROL(BN_CLICKED, IDCANCEL, &CDialog::OnCancel)
+END_MESSAGE_MAP()
 
-        void BindControl(CDataExchange* dx, int id, CWnd& control) {
+void BindControl(CDataExchange* dx, int id, CWnd& control) {
     if (control.m_hWnd != nullptr || dx == nullptr || dx->m_pDlgWnd == nullptr)
         return;
     control.SubclassWindow(::GetDlgItem(dx->m_pDlgWnd->m_hWnd, id));
@@ -68,22 +69,7 @@ LRESULT CDialog::OnInitDialogMessage(WPARAM, LPARAM) {
     return OnInitDialog();
 }
 
-LRESULT CDialog::OnOkCommand(WPARAM, LPARAM) {
-    OnOK();
-    return 0;
-}
-
-LRESULT CDialog::OnCancelCommand(WPARAM, LPARAM) {
-    OnCancel();
-    return 0;
-}
-
-LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (ReflectToChild(message, wParam, lParam, result))
-        return result;
-    if (DispatchMessageMap(*this, GetMessageMap(), message, wParam, lParam, result))
-        return result;
+LRESULT CDialog::OnUnhandledMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_dialogCall != nullptr && m_dialogCall->message == message && !m_dialogCall->unhandled) {
         m_dialogCall->unhandled = true; // the dialog procedure answers FALSE
         return 0;

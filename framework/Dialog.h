@@ -37,14 +37,13 @@ public:
     virtual void OnCancel();                       // base: EndDialog(IDCANCEL)
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
-    // A message that no map entry takes goes back to the dialog manager.
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
     DECLARE_MESSAGE_MAP()
 
 protected:
     // The dialog manager's default processing (DefDlgProc, without calling us again).
     LRESULT DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // A message that no map entry takes goes back to the dialog manager.
+    LRESULT OnUnhandledMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     UINT m_templateId;
     CWnd* m_pParentWnd;
@@ -56,8 +55,6 @@ private:
     HWND OwnerForModal() const;
     void RunModalLoop();
     LRESULT OnInitDialogMessage(WPARAM, LPARAM);
-    LRESULT OnOkCommand(WPARAM, LPARAM);
-    LRESULT OnCancelCommand(WPARAM, LPARAM);
     bool m_endModal = false;
     int m_result = -1;
 

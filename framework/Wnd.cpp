@@ -96,21 +96,23 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
     return SubclassWindow(::GetDlgItem(parent->m_hWnd, static_cast<int>(id)));
 }
 
-HWND CWnd::UnsubclassWindow() {
-    if (m_hWnd == nullptr)
-        return nullptr;
-    if (m_originalProc != nullptr &&
-        GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc))
-        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_originalProc));
-    m_originalProc = nullptr;
-    return Detach();
-}
-
-void CWnd::OnWindowGone() {
+// Only while our procedure is still in place: whoever subclassed after us keeps theirs.
+void CWnd::RestoreOriginalProc() {
     if (m_originalProc != nullptr && m_hWnd != nullptr &&
         GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc))
         SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_originalProc));
     m_originalProc = nullptr;
+}
+
+HWND CWnd::UnsubclassWindow() {
+    if (m_hWnd == nullptr)
+        return nullptr;
+    RestoreOriginalProc();
+    return Detach();
+}
+
+void CWnd::OnWindowGone() {
+    RestoreOriginalProc();
     Detach();
     if (CWinApp* app = GetApp(); app != nullptr && app->m_pMainWnd == this) {
         app->m_pMainWnd = nullptr;
@@ -157,7 +159,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     if (DispatchMessageMap(*this, GetMessageMap(), message, wParam, lParam, result))
         return result;
-    return DefaultWindowProc(message, wParam, lParam);
+    return OnUnhandledMessage(message, wParam, lParam);
 }
 
 LRESULT CWnd::Default() {

@@ -82,6 +82,10 @@ protected:
 
     // The default processing that Default() runs for this kind of window.
     virtual LRESULT DefaultWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // What WindowProc does with a message that no map entry took: default processing.
+    virtual LRESULT OnUnhandledMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        return DefaultWindowProc(message, wParam, lParam);
+    }
     // Offers a notification about a child (WM_CTLCOLOR*, WM_COMMAND from a control,
     // WM_PARENTNOTIFY) to the child's own object first. True when the child took it.
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -99,6 +103,7 @@ protected:
     WNDPROC m_originalProc = nullptr; // set while subclassed
 
 private:
+    void RestoreOriginalProc();
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     friend class CDialog;
 };
